@@ -1,0 +1,35 @@
+// The whole memory platform for one test, with one shared event log.
+#pragma once
+
+#include "platform/memory/event_log.h"
+#include "platform/memory/iconv_codepages.h"
+#include "platform/memory/memory_http.h"
+#include "platform/memory/memory_kernel.h"
+#include "platform/memory/memory_profile.h"
+#include "platform/memory/memory_scheduler.h"
+#include "platform/platform.h"
+
+namespace test {
+
+struct MemoryOs {
+  platform::memory::EventLog log;
+  platform::memory::MemoryKernel kernel{&log};
+  platform::memory::MemoryHttp http{&log};
+  platform::memory::MemoryProfile profile;
+  platform::memory::IconvCodePages codepages;
+  platform::memory::MemoryScheduler scheduler;
+  platform::Platform os{kernel, http, profile, codepages, scheduler, scheduler};
+
+  void Answer(std::string body) {
+    platform::memory::ScriptedAnswer answer;
+    answer.body = std::move(body);
+    http.answers.push_back(std::move(answer));
+  }
+  void Unreachable() {
+    platform::memory::ScriptedAnswer answer;
+    answer.unreachable = true;
+    http.answers.push_back(std::move(answer));
+  }
+};
+
+}  // namespace test
