@@ -1,0 +1,1 @@
+"""Drawing code behind make_art.py: layout tables, primitives, pictures and file formats."""
