@@ -6,10 +6,11 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
-# Test programs run under Wine. The 32-bit loader is used for i686 builds,
-# the 64-bit one otherwise; the prefix comes from the environment.
+# Test programs run under Wine, with the ANSI code page 949. The 32-bit loader
+# is used for i686 builds, the 64-bit one otherwise; the prefix comes from the
+# environment (scripts/wine-env.sh).
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
-  set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine)
+  set(CMAKE_CROSSCOMPILING_EMULATOR env LC_ALL=ko_KR.UTF-8 /usr/lib/wine/wine)
 else()
-  set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)
+  set(CMAKE_CROSSCOMPILING_EMULATOR env LC_ALL=ko_KR.UTF-8 /usr/lib/wine/wine64)
 endif()

@@ -25,6 +25,16 @@ namespace {
 using velmar::service::testing::DemoArgs;
 using velmar::service::testing::ServiceProcess;
 
+// The memory platform with a real socket transport.
+struct NativeOs {
+  platform::memory::MemoryKernel kernel;
+  platform::posix::SocketHttp http;
+  platform::memory::MemoryProfile profile;
+  platform::memory::IconvCodePages codepages;
+  platform::memory::MemoryScheduler scheduler;
+  platform::Platform os{kernel, http, profile, codepages, scheduler, scheduler};
+};
+
 class AgainstService : public testing::Test {
  protected:
   void SetUp() override {
@@ -37,7 +47,7 @@ class AgainstService : public testing::Test {
   // Plain GET of a path on the service, its body as one string.
   std::string Fetch(const std::string& target) {
     std::string body;
-    auto session = http_.OpenSession();
+    auto session = native_.http.OpenSession();
     auto answer = session->OpenUrl("http://" + host_ + target);
     if (!answer) return "<unreachable>";
     char buffer[4096];
@@ -71,12 +81,8 @@ class AgainstService : public testing::Test {
 
   std::unique_ptr<ServiceProcess> service_;
   std::string host_;
-  platform::memory::MemoryKernel kernel_;
-  platform::posix::SocketHttp http_;
-  platform::memory::MemoryProfile profile_;
-  platform::memory::IconvCodePages codepages_;
-  platform::memory::MemoryScheduler scheduler_;
-  platform::Platform os_{kernel_, http_, profile_, codepages_, scheduler_, scheduler_};
+  NativeOs native_;
+  platform::Platform& os_ = native_.os;
 };
 
 TEST_F(AgainstService, LoginChecksTheDigest) {
@@ -170,15 +176,11 @@ TEST_F(AgainstService, ABrokenOrHugeListNeverCrashesOrGrowsWithoutBound) {
 }
 
 TEST(Unreachable, AClosedPortIsUnreachableAfterTheWait) {
-  platform::memory::MemoryKernel kernel;
-  platform::posix::SocketHttp http;
-  platform::memory::MemoryProfile profile;
-  platform::memory::IconvCodePages codepages;
-  platform::memory::MemoryScheduler scheduler;
-  platform::Platform os{kernel, http, profile, codepages, scheduler, scheduler};
+  NativeOs native;
+  platform::Platform& os = native.os;
   EXPECT_EQ(api::CallLogin(os, "127.0.0.1:1", {"demo", "x", "y"}),
             api::LoginOutcome::kUnreachable);
-  EXPECT_EQ(kernel.slept_ms, 1000u);
+  EXPECT_EQ(native.kernel.slept_ms, 1000u);
   EXPECT_EQ(api::CallReport(os, "127.0.0.1:1", {"demo", "1.2.3.4", "n"}),
             api::ReportOutcome::kUnreachable);
 }

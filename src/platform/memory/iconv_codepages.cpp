@@ -111,6 +111,53 @@ std::vector<char32_t> DecodeUtf8(std::string_view s) {
 
 bool IsLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
 
+// What Windows' code page 949 maps beyond the national standard that iconv
+// knows: two single bytes, and the two user-defined rows, whose 94 cells each
+// go to the private use area in order.
+struct ExtraSingleByte {
+  unsigned char byte;
+  char32_t cp;
+};
+constexpr ExtraSingleByte kExtraSingleBytes[] = {{0x80, 0x0080}, {0xFF, 0xF8F7}};
+
+struct UserDefinedRow {
+  unsigned char lead;
+  char32_t first_cp;
+};
+constexpr UserDefinedRow kUserDefinedRows[] = {{0xC9, 0xE000}, {0xFE, 0xE05E}};
+constexpr unsigned char kUserCellFirst = 0xA1;
+constexpr unsigned char kUserCellLast = 0xFE;
+
+std::optional<char32_t> ExtraSingleToCodePoint(unsigned char byte) {
+  for (const ExtraSingleByte& extra : kExtraSingleBytes) {
+    if (extra.byte == byte) return extra.cp;
+  }
+  return std::nullopt;
+}
+
+std::optional<char32_t> UserDefinedToCodePoint(unsigned char lead, unsigned char trail) {
+  if (trail < kUserCellFirst || trail > kUserCellLast) return std::nullopt;
+  for (const UserDefinedRow& row : kUserDefinedRows) {
+    if (row.lead == lead) return row.first_cp + (trail - kUserCellFirst);
+  }
+  return std::nullopt;
+}
+
+// The CP949 bytes of a code point from the two tables above, or nothing.
+std::optional<std::string> ExtraCodePointToAnsi(char32_t cp) {
+  for (const ExtraSingleByte& extra : kExtraSingleBytes) {
+    if (extra.cp == cp) return std::string(1, static_cast<char>(extra.byte));
+  }
+  constexpr char32_t kCells = kUserCellLast - kUserCellFirst + 1;
+  for (const UserDefinedRow& row : kUserDefinedRows) {
+    if (cp >= row.first_cp && cp < row.first_cp + kCells) {
+      return std::string{static_cast<char>(row.lead),
+                         static_cast<char>(kUserCellFirst + (cp - row.first_cp))};
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::string IconvCodePages::Utf8ToAnsi(std::string_view utf8) {
@@ -119,6 +166,15 @@ std::string IconvCodePages::Utf8ToAnsi(std::string_view utf8) {
   for (char32_t cp : DecodeUtf8(utf8)) {
     if (cp < 0x80) {
       out.push_back(static_cast<char>(cp));
+      continue;
+    }
+    if (std::optional<std::string> extra = ExtraCodePointToAnsi(cp)) {
+      out += *extra;
+      continue;
+    }
+    if (cp > 0xFFFF) {
+      // Two UTF-16 units on Windows, neither in the code page: one '?' each.
+      out.append(2, kDefaultChar);
       continue;
     }
     char units[4] = {static_cast<char>(cp & 0xFF), static_cast<char>((cp >> 8) & 0xFF),
@@ -144,12 +200,19 @@ std::string IconvCodePages::AnsiToUtf8(std::string_view ansi) {
       ++i;
       continue;
     }
-    std::size_t length = IsLeadByte(b) && i + 1 < ansi.size() ? 2 : 1;
-    std::optional<std::string> bytes = to_utf8.Convert(ansi.substr(i, length));
-    if (bytes) {
+    // A lead byte takes the next byte with it, whatever it is, unless the
+    // text ends there or at a NUL.
+    bool pair = IsLeadByte(b) && i + 1 < ansi.size() && ansi[i + 1] != '\0';
+    std::size_t length = pair ? 2 : 1;
+    std::optional<char32_t> extra =
+        pair ? UserDefinedToCodePoint(b, static_cast<unsigned char>(ansi[i + 1]))
+             : ExtraSingleToCodePoint(b);
+    if (extra) {
+      AppendUtf8(out, *extra);
+    } else if (std::optional<std::string> bytes = to_utf8.Convert(ansi.substr(i, length))) {
       out += *bytes;
     } else {
-      AppendUtf8(out, kReplacement);
+      out.push_back(kDefaultChar);  // not CP949: the code page's default character
     }
     i += length;
   }

@@ -141,10 +141,11 @@ int IniInteger(std::string_view value) {
   if (i < value.size() && (value[i] == '-' || value[i] == '+')) negative = value[i++] == '-';
   unsigned base = 10;
   if (i + 1 < value.size() && value[i] == '0') {
+    // Lower case only, as the OS reads them: "0X10" is 0.
     char prefix = value[i + 1];
-    if (prefix == 'x' || prefix == 'X') base = 16;
-    if (prefix == 'o' || prefix == 'O') base = 8;
-    if (prefix == 'b' || prefix == 'B') base = 2;
+    if (prefix == 'x') base = 16;
+    if (prefix == 'o') base = 8;
+    if (prefix == 'b') base = 2;
     if (base != 10) i += 2;
   }
   std::uint32_t result = 0;  // wraps like the OS conversion, never overflows

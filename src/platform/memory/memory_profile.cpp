@@ -7,6 +7,12 @@
 namespace platform::memory {
 namespace {
 
+// The OS drops trailing blanks of a default value.
+std::string WithoutTrailingBlanks(std::string value) {
+  while (!value.empty() && (value.back() == ' ' || value.back() == '\t')) value.pop_back();
+  return value;
+}
+
 std::string CutToBuffer(const std::string& value, std::size_t buffer_size) {
   if (buffer_size == 0) return std::string();
   return value.substr(0, buffer_size - 1);
@@ -20,7 +26,7 @@ std::string MemoryProfile::GetString(const std::string& section, const std::stri
   auto file = files.find(path);
   std::optional<std::string> value;
   if (file != files.end()) value = IniLookup(file->second, section, key);
-  return CutToBuffer(value ? *value : fallback, buffer_size);
+  return CutToBuffer(value ? *value : WithoutTrailingBlanks(fallback), buffer_size);
 }
 
 int MemoryProfile::GetInt(const std::string& section, const std::string& key, int fallback,

@@ -1,0 +1,35 @@
+// The real backends of every port, one of each, for the Windows program.
+#pragma once
+
+#include "platform/platform.h"
+#include "platform/win32/win32_codepages.h"
+#include "platform/win32/win32_kernel.h"
+#include "platform/win32/win32_profile.h"
+#include "platform/win32/win32_threads.h"
+#include "platform/win32/win32_ui_queue.h"
+#include "platform/win32/wininet_http.h"
+
+namespace platform::win32 {
+
+// Made on the UI thread, once, and kept for the life of the program: the UI
+// queue is bound to the thread that makes it, and workers may still post to it
+// until the process ends.
+class Win32Platform {
+ public:
+  Win32Platform();
+  Win32Platform(const Win32Platform&) = delete;
+  Win32Platform& operator=(const Win32Platform&) = delete;
+
+  Platform& ports() { return ports_; }
+
+ private:
+  Win32Kernel kernel_;
+  WinInetHttp http_;
+  Win32Profile profile_;
+  Win32CodePages codepages_;
+  Win32Threads threads_;
+  Win32UiQueue ui_;
+  Platform ports_{kernel_, http_, profile_, codepages_, threads_, ui_};
+};
+
+}  // namespace platform::win32
