@@ -22,7 +22,7 @@ start_service "$root/build/demo-native" "$log" 18431
 trap stop_service EXIT
 
 echo "== the client, under Wine ($WINEARCH), against velmar-service on 127.0.0.1:18431"
-velmar_wine "$root/build/demo-win/tools/velmar-demo-client.exe" demo demo1234 wrong-password
+velmar_wine "$root/build/demo-win/tools/demo_client/velmar-demo-client.exe" demo demo1234 wrong-password
 echo
 echo "== what the service received (path, raw query, decoded keys)"
 cat "$log"

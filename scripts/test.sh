@@ -32,4 +32,12 @@ source "$root/scripts/service.sh"
 start_service "$root/build/native" "$root/build/wine-service.log"
 trap stop_service EXIT
 export VELMAR_TEST_SERVICE=127.0.0.1:$VELMAR_SERVICE_PORT
+# Dialogs need a display: a virtual one, and the pictures of each dialog are
+# kept in build/gallery for a person to look at.
+Xvfb :93 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+trap 'stop_service; kill $xvfb_pid 2>/dev/null' EXIT
+export DISPLAY=:93 VELMAR_GALLERY_DIR=$root/build/gallery
+mkdir -p "$VELMAR_GALLERY_DIR"
+sleep 1
 ctest --test-dir "$wine_build" --output-on-failure
