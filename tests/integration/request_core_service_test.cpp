@@ -13,11 +13,7 @@
 #include "api/logout_call.h"
 #include "api/report_call.h"
 #include "api/request_core.h"
-#include "platform/memory/iconv_codepages.h"
-#include "platform/memory/memory_kernel.h"
-#include "platform/memory/memory_profile.h"
-#include "platform/memory/memory_scheduler.h"
-#include "platform/posix/socket_http.h"
+#include "native_os.h"
 #include "service/service_process.h"
 
 namespace {
@@ -25,15 +21,7 @@ namespace {
 using velmar::service::testing::DemoArgs;
 using velmar::service::testing::ServiceProcess;
 
-// The memory platform with a real socket transport.
-struct NativeOs {
-  platform::memory::MemoryKernel kernel;
-  platform::posix::SocketHttp http;
-  platform::memory::MemoryProfile profile;
-  platform::memory::IconvCodePages codepages;
-  platform::memory::MemoryScheduler scheduler;
-  platform::Platform os{kernel, http, profile, codepages, scheduler, scheduler};
-};
+using test::NativeOs;
 
 class AgainstService : public testing::Test {
  protected:
