@@ -8,6 +8,7 @@
 #include "platform/memory/memory_scheduler.h"
 #include "platform/platform.h"
 #include "platform/posix/socket_http.h"
+#include "memory_windows.h"
 
 namespace test {
 
@@ -17,7 +18,8 @@ struct NativeOs {
   platform::memory::MemoryProfile profile;
   platform::memory::IconvCodePages codepages;
   platform::memory::MemoryScheduler scheduler;
-  platform::Platform os{kernel, http, profile, codepages, scheduler, scheduler};
+  ProgramWindows windows{codepages, scheduler};
+  platform::Platform os{kernel, http, profile, codepages, scheduler, scheduler, windows};
 };
 
 }  // namespace test

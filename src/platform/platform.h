@@ -6,6 +6,7 @@
 #include "platform/kernel.h"
 #include "platform/profile.h"
 #include "platform/threads.h"
+#include "platform/ui/windowing.h"
 
 namespace platform {
 
@@ -16,6 +17,7 @@ struct Platform {
   CodePages& codepages;
   Threads& threads;
   UiQueue& ui;
+  ui::Windowing& windowing;
 };
 
 }  // namespace platform

@@ -8,6 +8,7 @@
 #include "platform/memory/memory_profile.h"
 #include "platform/memory/memory_scheduler.h"
 #include "platform/platform.h"
+#include "memory_windows.h"
 
 namespace test {
 
@@ -18,7 +19,8 @@ struct MemoryOs {
   platform::memory::MemoryProfile profile;
   platform::memory::IconvCodePages codepages;
   platform::memory::MemoryScheduler scheduler;
-  platform::Platform os{kernel, http, profile, codepages, scheduler, scheduler};
+  ProgramWindows windows{codepages, scheduler};
+  platform::Platform os{kernel, http, profile, codepages, scheduler, scheduler, windows};
 
   void Answer(std::string body) {
     platform::memory::ScriptedAnswer answer;

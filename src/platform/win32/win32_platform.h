@@ -7,6 +7,7 @@
 #include "platform/win32/win32_profile.h"
 #include "platform/win32/win32_threads.h"
 #include "platform/win32/win32_ui_queue.h"
+#include "platform/win32/win32_windowing.h"
 #include "platform/win32/wininet_http.h"
 
 namespace platform::win32 {
@@ -29,7 +30,8 @@ class Win32Platform {
   Win32CodePages codepages_;
   Win32Threads threads_;
   Win32UiQueue ui_;
-  Platform ports_{kernel_, http_, profile_, codepages_, threads_, ui_};
+  Win32Windowing windowing_;
+  Platform ports_{kernel_, http_, profile_, codepages_, threads_, ui_, windowing_};
 };
 
 }  // namespace platform::win32
