@@ -1,5 +1,6 @@
 // What only the Win32 backends have: the program's name for its requests,
-// and the UI queue's handling of tasks that can no longer run.
+// the UI queue's handling of tasks that can no longer run, and the OLE and
+// window class the web panels need.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -9,7 +10,9 @@
 
 #include "platform/win32/app_name.h"
 #include "platform/win32/message_pump.h"
+#include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_ui_queue.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -79,6 +82,38 @@ TEST(Win32UiQueue, PumpEndsAtTheDeadlineAndLeavesQuitForTheOuterLoop) {
   MSG quit;
   ASSERT_TRUE(::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(quit.wParam, 3u);
+}
+
+TEST(Win32Platform, GivesItsThreadOleAndTheWebPanelClassForItsLife) {
+  struct Seen {
+    bool ole_active = false, registered = false, class_found = false;
+    HRESULT during = E_FAIL, after = S_OK;
+    APTTYPE type = APTTYPE_MTA;
+  } seen;
+  // A thread of its own, which has never seen COM.
+  std::thread([&seen] {
+    {
+      platform::win32::Win32Platform win32;
+      seen.ole_active = win32.ole().active();
+      seen.registered = win32.web_panels_registered();
+      APTTYPEQUALIFIER qualifier{};
+      seen.during = ::CoGetApartmentType(&seen.type, &qualifier);
+      WNDCLASSEXW panel{};
+      panel.cbSize = sizeof panel;
+      seen.class_found =
+          ::GetClassInfoExW(::GetModuleHandleW(nullptr), L"" VELMAR_WEB_PANEL_CLASS, &panel) != 0;
+    }
+    APTTYPE type{};
+    APTTYPEQUALIFIER qualifier{};
+    seen.after = ::CoGetApartmentType(&type, &qualifier);
+  }).join();
+  EXPECT_TRUE(seen.ole_active);
+  EXPECT_TRUE(seen.registered);
+  EXPECT_TRUE(seen.class_found);
+  // A single-threaded apartment, which the WebBrowser control needs.
+  EXPECT_EQ(seen.during, S_OK);
+  EXPECT_TRUE(seen.type == APTTYPE_STA || seen.type == APTTYPE_MAINSTA) << seen.type;
+  EXPECT_EQ(seen.after, CO_E_NOTINITIALIZED);
 }
 
 }  // namespace

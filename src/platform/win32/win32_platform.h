@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "platform/win32/ole_session.h"
 #include "platform/win32/win32_codepages.h"
 #include "platform/win32/win32_kernel.h"
 #include "platform/win32/win32_profile.h"
@@ -14,7 +15,9 @@ namespace platform::win32 {
 
 // Made on the UI thread, once, and kept for the life of the program: the UI
 // queue is bound to the thread that makes it, and workers may still post to it
-// until the process ends.
+// until the process ends. It also starts OLE on that thread and registers the
+// web panels' window class for the executable, so that every dialog made
+// while it exists gets working web panels; it must outlive those dialogs.
 class Win32Platform {
  public:
   Win32Platform();
@@ -23,7 +26,14 @@ class Win32Platform {
 
   Platform& ports() { return ports_; }
 
+  const OleSession& ole() const { return ole_; }
+  // False when the panel class could not be registered: a dialog whose
+  // template names it cannot be created then.
+  bool web_panels_registered() const { return web_panels_registered_; }
+
  private:
+  OleSession ole_;  // first made, last gone
+  bool web_panels_registered_;
   Win32Kernel kernel_;
   WinInetHttp http_;
   Win32Profile profile_;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/win32/app_name.h"
+#include "platform/win32/web_panel.h"
 
 namespace platform::win32 {
 
@@ -756,7 +757,11 @@ void Win32Windowing::ImageListDestroy(ui::ImageListRef images) {
   image_lists_.erase(found);
 }
 
-void Win32Windowing::NavigateWebPanel(WindowRef /*panel*/, const std::string& /*url*/) {}
+// The outcome is the control's affair: a page that cannot load shows as the
+// control shows it.
+void Win32Windowing::NavigateWebPanel(WindowRef panel, const std::string& url) {
+  win32::NavigateWebPanel(H(panel), url);
+}
 
 void Win32Windowing::OpenInBrowser(const std::string& url) {
   ::ShellExecuteA(nullptr, "open", url.c_str(), nullptr, nullptr, SW_SHOW);
