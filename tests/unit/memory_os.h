@@ -3,9 +3,11 @@
 
 #include "platform/memory/event_log.h"
 #include "platform/memory/iconv_codepages.h"
+#include "platform/memory/memory_adapters.h"
 #include "platform/memory/memory_http.h"
 #include "platform/memory/memory_kernel.h"
 #include "platform/memory/memory_profile.h"
+#include "platform/memory/memory_ras.h"
 #include "platform/memory/memory_scheduler.h"
 #include "platform/platform.h"
 
@@ -18,6 +20,8 @@ struct MemoryOs {
   platform::memory::MemoryProfile profile;
   platform::memory::IconvCodePages codepages;
   platform::memory::MemoryScheduler scheduler;
+  platform::memory::MemoryRas ras{&log};
+  platform::memory::MemoryAdapters adapters{&log};
   platform::Platform os{kernel, http, profile, codepages, scheduler, scheduler};
 
   void Answer(std::string body) {
