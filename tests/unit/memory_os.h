@@ -22,7 +22,7 @@ struct MemoryOs {
   platform::memory::MemoryScheduler scheduler;
   platform::memory::MemoryRas ras{&log};
   platform::memory::MemoryAdapters adapters{&log};
-  platform::Platform os{kernel, http, profile, codepages, scheduler, scheduler};
+  platform::Platform os{kernel, http, profile, codepages, scheduler, scheduler, ras, adapters};
 
   void Answer(std::string body) {
     platform::memory::ScriptedAnswer answer;
