@@ -3,9 +3,11 @@
 
 #include "platform/memory/event_log.h"
 #include "platform/memory/iconv_codepages.h"
+#include "platform/memory/memory_adapters.h"
 #include "platform/memory/memory_http.h"
 #include "platform/memory/memory_kernel.h"
 #include "platform/memory/memory_profile.h"
+#include "platform/memory/memory_ras.h"
 #include "platform/memory/memory_scheduler.h"
 #include "platform/platform.h"
 #include "memory_windows.h"
@@ -19,8 +21,11 @@ struct MemoryOs {
   platform::memory::MemoryProfile profile;
   platform::memory::IconvCodePages codepages;
   platform::memory::MemoryScheduler scheduler;
+  platform::memory::MemoryRas ras{&log};
+  platform::memory::MemoryAdapters adapters{&log};
   ProgramWindows windows{codepages, scheduler};
-  platform::Platform os{kernel, http, profile, codepages, scheduler, scheduler, windows};
+  platform::Platform os{kernel,    http, profile,  codepages, scheduler,
+                       scheduler, ras,  adapters, windows};
 
   void Answer(std::string body) {
     platform::memory::ScriptedAnswer answer;

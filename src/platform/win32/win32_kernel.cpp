@@ -1,18 +1,12 @@
 #include "platform/win32/win32_kernel.h"
 
-#include <cstring>
+#include "platform/win32/fixed_text.h"
 
 namespace platform::win32 {
 namespace {
 
 // The volume and file-system names are asked for, as the call requires, but never used.
 constexpr DWORD kVolumeNameBuffer = 256;
-
-// Text an OS call wrote into `buffer`, up to its terminator and never past the buffer.
-template <std::size_t N>
-std::string Terminated(const char (&buffer)[N]) {
-  return std::string(buffer, strnlen(buffer, N));
-}
 
 }  // namespace
 

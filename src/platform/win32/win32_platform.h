@@ -3,9 +3,11 @@
 
 #include "platform/platform.h"
 #include "platform/win32/ole_session.h"
+#include "platform/win32/win32_adapters.h"
 #include "platform/win32/win32_codepages.h"
 #include "platform/win32/win32_kernel.h"
 #include "platform/win32/win32_profile.h"
+#include "platform/win32/win32_ras.h"
 #include "platform/win32/win32_threads.h"
 #include "platform/win32/win32_ui_queue.h"
 #include "platform/win32/win32_windowing.h"
@@ -40,8 +42,11 @@ class Win32Platform {
   Win32CodePages codepages_;
   Win32Threads threads_;
   Win32UiQueue ui_;
+  Win32Ras ras_;
+  Win32Adapters adapters_;
   Win32Windowing windowing_;
-  Platform ports_{kernel_, http_, profile_, codepages_, threads_, ui_, windowing_};
+  Platform ports_{kernel_,  http_, profile_, codepages_, threads_,
+                  ui_,      ras_,  adapters_, windowing_};
 };
 
 }  // namespace platform::win32
