@@ -348,3 +348,41 @@ TEST_F(DialogLayerTest, MessageBoxCaptionIsTheApplicationsNameUnlessGiven) {
 }
 
 }  // namespace
+
+namespace {
+
+// A dialog that may refuse to be shown, as the login dialog does after a
+// login.
+class GuardedDialog : public CDialogEx {
+ public:
+  explicit GuardedDialog(ui::Windowing& windowing) : CDialogEx(windowing, IDD_MAIN) {}
+  bool show_allowed = true;
+
+  static const ui::MessageMap& Map() {
+    static const ui::MessageMap map(
+        &CDialogEx::Map(), {ui::On<GuardedDialog>::WindowPosChanging(&GuardedDialog::OnChanging)});
+    return map;
+  }
+  const ui::MessageMap& GetMessageMap() const override { return Map(); }
+
+ private:
+  void OnChanging(std::uint32_t& flags) {
+    if (!show_allowed) flags &= ~ui::kSwpShowWindow;
+  }
+};
+
+TEST_F(DialogLayerTest, ADialogCanKeepItselfHidden) {
+  GuardedDialog dialog(windows);
+  ASSERT_TRUE(dialog.Create(IDD_MAIN));
+  dialog.show_allowed = false;
+  for (ui::ShowCommand command :
+       {ui::ShowCommand::kShow, ui::ShowCommand::kRestore, ui::ShowCommand::kMinimise}) {
+    dialog.ShowWindow(command);
+    EXPECT_FALSE(dialog.IsWindowVisible());
+  }
+  dialog.show_allowed = true;
+  dialog.ShowWindow(ui::ShowCommand::kShow);
+  EXPECT_TRUE(dialog.IsWindowVisible());
+}
+
+}  // namespace

@@ -506,6 +506,15 @@ bool MemoryWindowing::IsEnabled(WindowRef window) {
 void MemoryWindowing::Show(WindowRef window, ui::ShowCommand command) {
   MemoryWindow* target = Find(window);
   if (target == nullptr || target->destroyed) return;
+  if (command != ui::ShowCommand::kHide && !target->visible) {
+    // The window is asked first, and may keep itself hidden.
+    std::uint32_t flags = ui::kSwpShowWindow;
+    ui::Message change = MakeMessage(window, ui::kWmWindowPosChanging, 0, 0);
+    change.position_flags = &flags;
+    Dispatch(change);
+    target = Find(window);
+    if ((flags & ui::kSwpShowWindow) == 0) return;
+  }
   switch (command) {
     case ui::ShowCommand::kHide:
       target->visible = false;

@@ -14,6 +14,7 @@ inline constexpr unsigned kWmPaint = 0x000F;
 inline constexpr unsigned kWmClose = 0x0010;
 inline constexpr unsigned kWmDrawItem = 0x002B;
 inline constexpr unsigned kWmNcDestroy = 0x0082;
+inline constexpr unsigned kWmWindowPosChanging = 0x0046;
 inline constexpr unsigned kWmNotify = 0x004E;
 inline constexpr unsigned kWmKeyDown = 0x0100;
 inline constexpr unsigned kWmInitDialog = 0x0110;
@@ -52,6 +53,9 @@ inline constexpr std::uint32_t kWsVisible = 0x10000000;
 inline constexpr std::uint32_t kWsDisabled = 0x08000000;
 inline constexpr std::uint32_t kWsExToolWindow = 0x00000080;
 inline constexpr std::uint32_t kWsExAppWindow = 0x00040000;
+
+// Window position changes.
+inline constexpr std::uint32_t kSwpShowWindow = 0x0040;
 
 // System menu.
 inline constexpr unsigned kScClose = 0xF060;

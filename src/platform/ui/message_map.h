@@ -100,6 +100,16 @@ struct On {
               return true;
             }};
   }
+  // WM_WINDOWPOSCHANGING: the handler may edit the change's SWP_* flags; the
+  // default handling then carries out what is left of the change.
+  static MessageEntry WindowPosChanging(void (T::*handler)(std::uint32_t& flags)) {
+    return {kWmWindowPosChanging, 0, 0, [handler](CWnd& window, Message& message) {
+              if (message.position_flags != nullptr) {
+                (static_cast<T&>(window).*handler)(*message.position_flags);
+              }
+              return false;
+            }};
+  }
   // A message by number whose handler takes no arguments and wants the
   // default handling afterwards (WM_DESTROY and the like).
   static MessageEntry Notice(unsigned id, void (T::*handler)()) {

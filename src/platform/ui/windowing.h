@@ -56,6 +56,8 @@ struct Message {
   unsigned draw_state = 0;  // WM_DRAWITEM: ODS_* flags
   Rect draw_rect;           // WM_DRAWITEM: the item rectangle
   CtlColorKind colour_kind = CtlColorKind::kOther;  // WM_CTLCOLOR*
+  // WM_WINDOWPOSCHANGING: the change's SWP_* flags, which a handler may edit.
+  std::uint32_t* position_flags = nullptr;
 
   // The backend's own record of the message (a MSG, a DRAWITEMSTRUCT …), for
   // the calls below that hand it back; nullptr in the memory backend.

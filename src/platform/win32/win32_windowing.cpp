@@ -18,7 +18,8 @@ static_assert(ui::kWmPaint == WM_PAINT && ui::kWmCommand == WM_COMMAND &&
               ui::kWmLButtonDown == WM_LBUTTONDOWN && ui::kWmMouseMove == WM_MOUSEMOVE &&
               ui::kWmMouseLeave == WM_MOUSELEAVE && ui::kWmClose == WM_CLOSE &&
               ui::kWmDestroy == WM_DESTROY && ui::kWmNcDestroy == WM_NCDESTROY &&
-              ui::kWmUser == WM_USER);
+              ui::kWmUser == WM_USER && ui::kWmWindowPosChanging == WM_WINDOWPOSCHANGING &&
+              ui::kSwpShowWindow == SWP_SHOWWINDOW);
 static_assert(ui::kVkReturn == VK_RETURN && ui::kVkEscape == VK_ESCAPE && ui::kVkTab == VK_TAB);
 static_assert(ui::kIdOk == IDOK && ui::kIdCancel == IDCANCEL && ui::kIdYes == IDYES &&
               ui::kIdNo == IDNO && ui::kMbOk == MB_OK && ui::kMbYesNo == MB_YESNO &&
@@ -115,6 +116,11 @@ ui::Message Translate(HWND window, UINT id, WPARAM wparam, LPARAM lparam) {
       message.native_item = item;
       break;
     }
+    case WM_WINDOWPOSCHANGING:
+      static_assert(sizeof(UINT) == sizeof(std::uint32_t));
+      message.position_flags =
+          reinterpret_cast<std::uint32_t*>(&reinterpret_cast<WINDOWPOS*>(lparam)->flags);
+      break;
     case WM_LBUTTONDOWN:
     case WM_MOUSEMOVE:
       message.point = PointOf(lparam);
